@@ -1,23 +1,16 @@
-#include "windows_api.h"
-
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "last_error.h"
 #include "platform/serial_device.h"
 
 namespace platform {
 
 namespace {
 
-// The error of the call that just failed. A failure must never read as success, even from a
-// driver that forgot to set the last error.
-SysError lastError() {
-  const DWORD error = GetLastError();
-  return error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE;
-}
-
-SysError resultOf(BOOL ok) { return ok ? kSuccess : lastError(); }
+using win32::lastError;
+using win32::resultOf;
 
 class Win32SerialDevice final : public SerialDevice {
  public:

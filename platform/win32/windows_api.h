@@ -1,7 +1,8 @@
 #pragma once
 
 // <windows.h> for the backend. It defines the serial constants as macros, which would clobber
-// the typed constants of the same names and values in platform/serial_device.h: they go.
+// the typed constants of the same names and values in platform/serial_device.h and
+// platform/registry_key.h: they go.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -27,3 +28,7 @@
 #undef CE_RXPARITY
 #undef CE_FRAME
 #undef CE_BREAK
+#undef REG_NONE
+#undef REG_SZ
+#undef REG_BINARY
+#undef REG_DWORD

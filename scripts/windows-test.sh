@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows programs and tests with MinGW-w64 and runs the tests under Wine, on
+# simulated registers: pseudo-terminals that a fresh Wine prefix maps to COM names.
+# Self-contained and safe to run again. Wine runs only where the machine's real serial ports are
+# hidden, because Wine maps every /dev/ttyS* to a COM name by itself.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+real_serial_ports() { compgen -G '/dev/tty[SU]*' >/dev/null || compgen -G '/dev/ttyAC[M]*' >/dev/null ||
+  compgen -G '/dev/ttyAMA*' >/dev/null; }
+
+if real_serial_ports; then
+  bash scripts/install-deps.sh
+  bash scripts/install-windows-deps.sh
+  for hider in "${SPEEDCONF_WITHOUT_SERIAL_PORTS:-}" "$root/../shared/tools/without-serial-ports" \
+               /work/shared/tools/without-serial-ports; do
+    if [ -n "$hider" ] && [ -x "$hider" ]; then exec "$hider" bash "$0" "$@"; fi
+  done
+  echo "windows-test: no without-serial-ports tool found; refusing to run Wine beside real serial ports" >&2
+  exit 1
+fi
+
+started=$(date +%s)
+say() { echo "== windows-test [$(($(date +%s) - started)) s] $*"; }
+
+# The simulator runs natively: a Windows program cannot make pseudo-terminals.
+say "native build of regsim"
+[ -f build/default/CMakeCache.txt ] || cmake --preset default >/dev/null
+cmake --build build/default --target regsim -j2 >/dev/null
+
+say "cross build"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j2 >/dev/null
+
+work=$(mktemp -d /tmp/speedconf-wine.XXXXXX)
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+regsim_pids=()
+stop_all() {
+  # Wine first: a pseudo-terminal that closes under the wineserver floods it with hang-ups.
+  wineserver -k 2>/dev/null || true
+  for pid in "${regsim_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${regsim_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap stop_all EXIT
+
+# Starts one simulated register; prints the pseudo-terminal it serves ("/dev/pts/N").
+start_register() {
+  local out="$work/regsim.${#regsim_pids[@]}"
+  build/default/sim/regsim "$@" >"$out" 2>&1 &
+  regsim_pids+=($!)
+  for _ in $(seq 50); do
+    if [ -s "$out" ]; then echo "/dev/$(head -n1 "$out")"; return; fi
+    sleep 0.1
+  done
+  echo "windows-test: regsim $* printed no port" >&2
+  cat "$out" >&2
+  exit 1
+}
+
+say "simulated registers"
+declare -A com_port
+com_port[COM5]=$(start_register --speed 19200 --model "Search 19200")
+com_port[COM6]=$(start_register --speed 9600 --model "Speed change")
+com_port[COM7]=$(start_register --speed 9600 --model "Vanishing" --fault vanish-mid-answer)
+export SPEEDCONF_WINE_PORTS="search=COM5:19200 change=COM6:9600 vanish=COM7:9600"
+
+say "Wine prefix $WINEPREFIX"
+# One persistent server whose output goes to a file: Wine's helpers inherit the first program's
+# output, so a pipe would wait for the server to exit.
+wineserver -p >"$work/wineserver.log" 2>&1
+wineboot -i >"$work/wineboot.log" 2>&1
+# Wine's mount manager reads these at start: it links each COM name to its pseudo-terminal and
+# lists it under HARDWARE\DEVICEMAP\SERIALCOMM, as Windows lists its ports.
+{
+  echo "REGEDIT4"
+  echo
+  echo "[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]"
+  for name in "${!com_port[@]}"; do echo "\"$name\"=\"${com_port[$name]}\""; done
+} >"$work/ports.reg"
+wine regedit /S "$(winepath -w "$work/ports.reg")" >>"$work/wineboot.log" 2>&1
+wineserver -k
+wineserver -p >>"$work/wineserver.log" 2>&1
+wineboot >>"$work/wineboot.log" 2>&1
+for name in "${!com_port[@]}"; do
+  link="$WINEPREFIX/dosdevices/${name,,}"
+  [ "$(readlink "$link")" = "${com_port[$name]}" ] || {
+    echo "windows-test: $name is not mapped to ${com_port[$name]}" >&2
+    exit 1
+  }
+done
+
+say "tests under Wine"
+ctest --test-dir build/windows --output-on-failure
+
+say "done"

@@ -1,12 +1,11 @@
-#include <setupapi.h>
-#include <cfgmgr32.h>
-
 #include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "last_error.h"
+#include "last_error.h"  // <windows.h> before the device installation headers
+#include <setupapi.h>
+#include <cfgmgr32.h>
 #include "platform/memory_registry.h"
 #include "platform/port_device_class.h"
 #include "registry_key_win32.h"

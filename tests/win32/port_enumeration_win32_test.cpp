@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/port_device_class.h"
+#include "wine_ports.h"
+
+namespace {
+
+// Wine lists its ports only under SERIALCOMM, so each mapped COM name must come through the
+// class's listing, once, with a "portname" key that cannot be written.
+TEST(Win32PortEnumeration, ListsEverySerialCommPortOnceWithAReadOnlyKey) {
+  const auto ports = wine_test::registerPorts();
+  if (ports.empty()) GTEST_SKIP() << "no simulated registers (run scripts/windows-test.sh)";
+
+  const std::vector<std::string> names = platform::listSerialPortNames();
+  for (const auto& port : ports) {
+    EXPECT_EQ(std::count(names.begin(), names.end(), port.name), 1) << port.name;
+  }
+
+  auto list = platform::systemPortDeviceClass().makeList();
+  ASSERT_NE(list, nullptr);
+  platform::DeviceInstance instance = 0;
+  for (std::uint32_t index = 0; list->device(index, instance); ++index) {
+    platform::SysError error = platform::kSuccess;
+    auto key = list->openDeviceKey(instance, platform::KeyAccess::Query, error);
+    ASSERT_NE(key, nullptr) << error;
+    std::string name;
+    ASSERT_EQ(platform::readPortName(*key, name), platform::kSuccess);
+    if (name != ports.front().name) continue;
+    const std::uint32_t on = 1;
+    EXPECT_NE(key->setValue("ForceFifoEnable", platform::REG_DWORD, &on, sizeof on), platform::kSuccess);
+    EXPECT_EQ(list->openDeviceKey(instance, platform::KeyAccess::QueryWrite, error), nullptr);
+    EXPECT_NE(error, platform::kSuccess);
+    return;
+  }
+  FAIL() << ports.front().name << " is not in the device list";
+}
+
+// A name sorting before its neighbour only by its digits: COM10 after COM9.
+TEST(Win32PortEnumeration, ListsPortsInNaturalOrder) {
+  const auto ports = wine_test::registerPorts();
+  if (ports.size() < 2) GTEST_SKIP() << "needs two simulated registers";
+  const std::vector<std::string> names = platform::listSerialPortNames();
+  const auto number = [](const std::string& name) { return std::stoi(name.substr(3)); };
+  EXPECT_TRUE(std::is_sorted(names.begin(), names.end(),
+                             [&](const std::string& a, const std::string& b) { return number(a) < number(b); }));
+}
+
+}  // namespace

@@ -3,9 +3,7 @@
 #include <QAction>
 #include <QDesignerFormWindowCursorInterface>
 #include <QDesignerFormWindowInterface>
-#include <QMenu>
 #include <QMetaProperty>
-#include <algorithm>
 
 #include "platform/cp1251.h"
 
@@ -36,7 +34,10 @@ ComponentTaskMenu::ComponentTaskMenu(
   for (const auto& property : valueLists_) actions_.append(makeValueList(*property));
 }
 
-ComponentTaskMenu::~ComponentTaskMenu() = default;
+ComponentTaskMenu::~ComponentTaskMenu() {
+  // An entry goes before the menu it opens.
+  qDeleteAll(actions_);
+}
 
 QAction* ComponentTaskMenu::preferredEditAction() const { return edit_; }
 
@@ -44,8 +45,7 @@ QList<QAction*> ComponentTaskMenu::taskActions() const { return actions_; }
 
 QAction* ComponentTaskMenu::makeValueList(designtime::TPropertyEditor& property) {
   auto* entry = new QAction(QString::fromStdString(property.PropertyName()), this);
-  auto* menu = new QMenu();
-  connect(this, &QObject::destroyed, menu, &QObject::deleteLater);
+  auto* menu = menus_.emplace_back(std::make_unique<QMenu>()).get();
   entry->setMenu(menu);
   // The list is read when the menu opens, so it shows the ports present at that moment.
   connect(menu, &QMenu::aboutToShow, this, [this, menu, &property] { fillValueList(*menu, property); });

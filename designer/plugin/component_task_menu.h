@@ -3,6 +3,7 @@
 #include <QDesignerTaskMenuExtension>
 #include <QExtensionFactory>
 #include <QList>
+#include <QMenu>
 #include <QPointer>
 #include <memory>
 #include <vector>
@@ -11,7 +12,6 @@
 #include "standin/component_icon.h"
 
 class QAction;
-class QMenu;
 
 namespace designerplugin {
 
@@ -40,6 +40,7 @@ class ComponentTaskMenu : public QObject, public QDesignerTaskMenuExtension {
   QPointer<TComponentIcon> icon_;
   std::unique_ptr<designtime::TComponentEditor> editor_;
   std::vector<std::unique_ptr<designtime::TPropertyEditor>> valueLists_;
+  std::vector<std::unique_ptr<QMenu>> menus_;  // the value lists; top-level, so owned here
   QAction* edit_ = nullptr;
   QList<QAction*> actions_;
 };

@@ -5,6 +5,7 @@
 #include <QDesignerTaskMenuExtension>
 #include <QExtensionManager>
 #include <QPluginLoader>
+#include <QWidget>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 
 namespace {

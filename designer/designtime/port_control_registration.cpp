@@ -9,7 +9,8 @@ namespace designtime {
 void Register(TDesignRegistry& Designer) {
   // The registration names the property's type by a type record made here, as the 8-bit
   // string type has no record of its own to point at.
-  auto ansiString = std::make_unique<const TTypeInfo>(TTypeInfo{TTypeKind::tkLString, "AnsiString"});
+  auto ansiString =
+      std::make_unique<const TTypeInfo>(TTypeInfo{TTypeKind::tkLString, "AnsiString"});
   Designer.RegisterPropertyEditor(std::move(ansiString), &TPortControl::staticMetaObject, "Port",
                                   [](QObject* component, const std::string& name) {
                                     return std::make_unique<TDeviceNameProperty>(component, name);

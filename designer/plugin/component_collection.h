@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QObject>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 
 #include "designtime/design_registry.h"
 

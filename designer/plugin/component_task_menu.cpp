@@ -48,7 +48,8 @@ QAction* ComponentTaskMenu::makeValueList(designtime::TPropertyEditor& property)
   auto* menu = menus_.emplace_back(std::make_unique<QMenu>()).get();
   entry->setMenu(menu);
   // The list is read when the menu opens, so it shows the ports present at that moment.
-  connect(menu, &QMenu::aboutToShow, this, [this, menu, &property] { fillValueList(*menu, property); });
+  connect(menu, &QMenu::aboutToShow, this,
+          [this, menu, &property] { fillValueList(*menu, property); });
   return entry;
 }
 
@@ -62,7 +63,8 @@ void ComponentTaskMenu::fillValueList(QMenu& menu, designtime::TPropertyEditor& 
     QAction* choice = menu.addAction(value);
     choice->setCheckable(true);
     choice->setChecked(value == current);
-    connect(choice, &QAction::triggered, this, [this, &property, value] { choose(property, value); });
+    connect(choice, &QAction::triggered, this,
+            [this, &property, value] { choose(property, value); });
   }
   if (values.isEmpty()) menu.addAction(tr("(none)"))->setEnabled(false);
 }

@@ -23,8 +23,7 @@ class ComponentTaskMenu : public QObject, public QDesignerTaskMenuExtension {
   Q_INTERFACES(QDesignerTaskMenuExtension)
 
  public:
-  ComponentTaskMenu(TComponentIcon* icon,
-                    std::unique_ptr<designtime::TComponentEditor> editor,
+  ComponentTaskMenu(TComponentIcon* icon, std::unique_ptr<designtime::TComponentEditor> editor,
                     std::vector<std::unique_ptr<designtime::TPropertyEditor>> valueLists,
                     QObject* parent);
   ~ComponentTaskMenu() override;

@@ -1,12 +1,13 @@
 #include "component_widget.h"
 
+#include <QDesignerFormWindowInterface>
 #include <QIcon>
 
 namespace designerplugin {
 
-ComponentWidget::ComponentWidget(const StandIn& standIn, QString page,
-                                 std::function<void(QDesignerFormEditorInterface*)> initializeDesigner,
-                                 QObject* parent)
+ComponentWidget::ComponentWidget(
+    const StandIn& standIn, QString page,
+    std::function<void(QDesignerFormEditorInterface*)> initializeDesigner, QObject* parent)
     : QObject(parent),
       standIn_(standIn),
       page_(std::move(page)),
@@ -38,7 +39,9 @@ bool ComponentWidget::isContainer() const { return false; }
 
 QWidget* ComponentWidget::createWidget(QWidget* parent) {
   TComponentIcon* icon = standIn_.create(parent);
-  icon->setDesignTime(true);
+  // On a form being edited the icon shows; in a preview the form is as the program shows it.
+  icon->setDesignTime(parent == nullptr ||
+                      QDesignerFormWindowInterface::findFormWindow(parent) != nullptr);
   return icon;
 }
 
@@ -53,7 +56,8 @@ void ComponentWidget::initialize(QDesignerFormEditorInterface* core) {
 QString ComponentWidget::domXml() const {
   // The widget box shows the component's name; a new one is named as the component model
   // names it: the class without its T, numbered from 1.
-  return QStringLiteral(R"(<ui language="c++" displayname="%1"><widget class="%2" name="%3"/></ui>)")
+  return QStringLiteral(
+             R"(<ui language="c++" displayname="%1"><widget class="%2" name="%3"/></ui>)")
       .arg(componentName(), standIn_.widgetClass, componentName().mid(1) + QLatin1Char('1'));
 }
 

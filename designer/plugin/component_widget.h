@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <QObject>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <functional>
 
 #include "stand_ins.h"

@@ -11,6 +11,4 @@ QString TPortControlIcon::port() const { return component_->port(); }
 
 void TPortControlIcon::setPort(const QString& port) { component_->setPort(port); }
 
-QPixmap TPortControlIcon::glyph() const {
-  return standin::portControlGlyph(kSize - 4);
-}
+QPixmap TPortControlIcon::glyph() const { return standin::portControlGlyph(kSize - 4); }

@@ -7,6 +7,7 @@
 #include <QPluginLoader>
 #include <QWidget>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+#include <memory>
 
 namespace {
 
@@ -32,12 +33,17 @@ TEST(DesignerPluginTest, OffersThePortComponentWithItsVerb) {
   DesignerCore core;
   port->initialize(&core);
   EXPECT_TRUE(port->isInitialized());
-  QWidget form;
-  QWidget* icon = port->createWidget(&form);
-  form.show();
+  // Made for Qt Designer's own use the icon shows; on a form outside a form editor, as in a
+  // preview, the form looks as the running program's does.
+  std::unique_ptr<QWidget> icon(port->createWidget(nullptr));
+  icon->show();
   EXPECT_TRUE(icon->isVisible());
+  QWidget preview;
+  QWidget* hidden = port->createWidget(&preview);
+  preview.show();
+  EXPECT_FALSE(hidden->isVisible());
 
-  auto* menu = qt_extension<QDesignerTaskMenuExtension*>(core.extensionManager(), icon);
+  auto* menu = qt_extension<QDesignerTaskMenuExtension*>(core.extensionManager(), icon.get());
   ASSERT_NE(menu, nullptr);
   ASSERT_FALSE(menu->taskActions().isEmpty());
   EXPECT_EQ(menu->taskActions()[0]->text(), "&About TPortControl ...");

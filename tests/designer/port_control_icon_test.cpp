@@ -1,8 +1,8 @@
+#include "standin/port_control_icon.h"
+
 #include <gtest/gtest.h>
 
 #include <QWidget>
-
-#include "standin/port_control_icon.h"
 
 namespace {
 

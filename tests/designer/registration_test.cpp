@@ -54,8 +54,9 @@ TEST_F(RegistrationTest, RegistersThePortEditorThenThePaletteThenTheComponentEdi
 TEST_F(RegistrationTest, DesignerFindsTheEditorsOfAComponentOnAForm) {
   EXPECT_EQ(registry.palettePageOf(&TPortControl::staticMetaObject), "Communications");
   EXPECT_NE(dynamic_cast<TPortEditor*>(registry.componentEditorFor(&component).get()), nullptr);
-  EXPECT_NE(dynamic_cast<TDeviceNameProperty*>(registry.propertyEditorFor(&component, "Port").get()),
-            nullptr);
+  EXPECT_NE(
+      dynamic_cast<TDeviceNameProperty*>(registry.propertyEditorFor(&component, "Port").get()),
+      nullptr);
   // Other properties keep the designer's own editing, and other classes get nothing.
   EXPECT_EQ(registry.propertyEditorFor(&component, "BaudRate"), nullptr);
   QObject stranger;
@@ -99,7 +100,8 @@ TEST_F(RegistrationTest, VerbShowsTheMainWindowModallyAndReplacesAnEarlierOne) {
 TEST_F(RegistrationTest, DoubleClickRunsTheVerb) {
   auto editor = registry.componentEditorFor(&component);
   bool shown = false;
-  closeModalWindowWhenShown([&](QWidget& modal) { shown = qobject_cast<TForm1*>(&modal) != nullptr; });
+  closeModalWindowWhenShown(
+      [&](QWidget& modal) { shown = qobject_cast<TForm1*>(&modal) != nullptr; });
   editor->Edit();
   EXPECT_TRUE(shown);
 }

@@ -60,7 +60,8 @@ TEST_F(TaskMenuTest, DoubleClickAndVerbOpenTheMainWindow) {
   for (QAction* action : {menu->preferredEditAction(), menu->taskActions().value(0)}) {
     ASSERT_NE(action, nullptr);
     bool shown = false;
-    closeModalWindowWhenShown([&](QWidget& modal) { shown = qobject_cast<TForm1*>(&modal) != nullptr; });
+    closeModalWindowWhenShown(
+        [&](QWidget& modal) { shown = qobject_cast<TForm1*>(&modal) != nullptr; });
     action->trigger();
     EXPECT_TRUE(shown);
   }

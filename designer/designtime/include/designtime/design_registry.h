@@ -20,7 +20,8 @@ using TComponentClass = const QMetaObject*;
 
 using TPropertyEditorFactory =
     std::function<std::unique_ptr<TPropertyEditor>(QObject* component, const std::string& name)>;
-using TComponentEditorFactory = std::function<std::unique_ptr<TComponentEditor>(QObject* component)>;
+using TComponentEditorFactory =
+    std::function<std::unique_ptr<TComponentEditor>(QObject* component)>;
 
 // What a designer keeps from a unit's registration procedure, in the order it was told, and
 // the questions it then asks about a component on a form.

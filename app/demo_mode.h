@@ -1,0 +1,21 @@
+#pragma once
+
+#include <memory>
+
+namespace app {
+
+// Demo mode: the built-in simulated registers run on pseudo-terminals, and the port listing
+// lists only their ports, through the same enumeration path as the machine's ports.
+class DemoMode {
+ public:
+  DemoMode();
+  ~DemoMode();
+  DemoMode(const DemoMode&) = delete;
+  DemoMode& operator=(const DemoMode&) = delete;
+
+ private:
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
+};
+
+}  // namespace app

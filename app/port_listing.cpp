@@ -1,3 +1,5 @@
+#include "Unit1.h"
+
 #include "message_box.h"
 #include "portcontrol/port_control.h"
 #include "text_edge.h"

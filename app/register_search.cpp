@@ -1,3 +1,5 @@
+#include "Unit1.h"
+
 #include <QCoreApplication>
 
 #include "link/reglink.h"

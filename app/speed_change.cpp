@@ -1,3 +1,5 @@
+#include "Unit1.h"
+
 #include "link/reglink.h"
 #include "message_box.h"
 #include "number_text.h"

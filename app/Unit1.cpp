@@ -20,6 +20,8 @@ TForm1::TForm1(reglink::RegisterLink& link, QWidget* parent)
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
+  // Qt lets tool windows close without ending the program; this one is the main window.
+  setAttribute(Qt::WA_QuitOnClose, true);
   move(247, 225);
 
   const auto handle = [this](auto handler, QObject* sender) {

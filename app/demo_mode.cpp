@@ -16,4 +16,6 @@ struct DemoMode::Parts {
 DemoMode::DemoMode() : parts_(std::make_unique<Parts>()) {}
 DemoMode::~DemoMode() = default;
 
+std::vector<std::string> DemoMode::portNames() const { return parts_->registers.portNames(); }
+
 }  // namespace app

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace app {
 
@@ -12,6 +14,8 @@ class DemoMode {
   ~DemoMode();
   DemoMode(const DemoMode&) = delete;
   DemoMode& operator=(const DemoMode&) = delete;
+
+  std::vector<std::string> portNames() const;
 
  private:
   struct Parts;

@@ -23,6 +23,7 @@ class FormTest : public QObject {
     QCOMPARE(w.form.minimumSize(), w.form.maximumSize());  // cannot be resized
     QVERIFY(!(w.form.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(w.form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(w.form.testAttribute(Qt::WA_QuitOnClose));  // closing it ends the program
 
     QVERIFY(w.child<QPushButton>("Button1")->isEnabled());
     QVERIFY(!w.child<QPushButton>("Button2")->isEnabled());

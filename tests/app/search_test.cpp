@@ -9,8 +9,10 @@
 #include <utility>
 
 #include "application.h"
+#include "platform/cp1251.h"
 #include "window_fixture.h"
 
+using namespace platform::cp1251::literals;
 using apptest::answerFrame;
 using apptest::ScriptedRegister;
 using apptest::Window;
@@ -36,14 +38,14 @@ class SearchTest : public QObject {
     w.ports.hold("busy");
     ScriptedRegister& silent = w.ports.add("quiet", 9600);  // nothing answers there
     ScriptedRegister& second = w.ports.add("regB", 19200);
-    apptest::giveDefaultAnswers(second, "MODEL-B");
+    apptest::giveDefaultAnswers(second, "МОДЕЛЬ-Б"_cp1251);  // shown as the Russian it is
     QStringList opened;
     w.ports.onOpen = [&](const std::string& port) { opened << QString::fromStdString(port); };
 
     w.listPorts({"regA", "busy", "quiet", "regB"});
     w.click("Button2");
 
-    QCOMPARE(w.entries("ListBox2"), QStringList({"regA;9600;MODEL-A;", "regB;19200;MODEL-B;"}));
+    QCOMPARE(w.entries("ListBox2"), QStringList({"regA;9600;MODEL-A;", "regB;19200;МОДЕЛЬ-Б;"}));
     QCOMPARE(w.list("ListBox2")->selectedItems().value(0), w.list("ListBox2")->item(1));
     QCOMPARE(w.entries("ListBox3"), QStringList({"busy"}));
     QCOMPARE(opened.count(u"busy"), 1);  // no further speed is tried on a busy port
@@ -54,7 +56,7 @@ class SearchTest : public QObject {
 
     // The last register found is shown.
     QCOMPARE(w.text("Edit1"), QStringLiteral("regB"));
-    QCOMPARE(w.text("Edit2"), QStringLiteral("MODEL-B"));
+    QCOMPARE(w.text("Edit2"), QStringLiteral("МОДЕЛЬ-Б"));
     QCOMPARE(w.text("Edit12"), QStringLiteral("4"));
     QCOMPARE(w.child<QComboBox>("ComboBox1")->currentText(), QStringLiteral("19200"));
     QCOMPARE(w.form.CurrentRegister->Speed, 19200);
@@ -73,7 +75,7 @@ class SearchTest : public QObject {
     QTest::mouseRelease(w.list("ListBox2")->viewport(), Qt::LeftButton, {}, QPoint(5, 120));
     QCOMPARE(w.text("Edit2"), QStringLiteral("typed"));
     w.releaseOverRegister(1, Qt::MiddleButton);
-    QCOMPARE(w.text("Edit2"), QStringLiteral("MODEL-B"));
+    QCOMPARE(w.text("Edit2"), QStringLiteral("МОДЕЛЬ-Б"));
 
     // A second search starts afresh.
     w.messages.boxes.clear();

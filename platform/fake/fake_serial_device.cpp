@@ -31,8 +31,17 @@ void FakeSerialDevice::disconnect(SysError error) {
 }
 
 std::size_t FakeSerialDevice::inputQueued() const {
-  return static_cast<std::size_t>(
-      std::count_if(input_.begin(), input_.end(), [this](const Arrival& a) { return a.at <= now_; }));
+  return static_cast<std::size_t>(std::count_if(input_.begin() + static_cast<std::ptrdiff_t>(head_), input_.end(),
+                                                [this](const Arrival& a) { return a.at <= now_; }));
+}
+
+char FakeSerialDevice::takeByte() {
+  const char byte = input_[head_++].byte;
+  if (inputEmpty()) {
+    input_.clear();
+    head_ = 0;
+  }
+  return byte;
 }
 
 SysError FakeSerialDevice::use(Call call) {
@@ -51,7 +60,7 @@ void FakeSerialDevice::schedule(const std::vector<Piece>& answer) {
     at += piece.after;
     for (char byte : piece.bytes) {
       // Keep the queue ordered by arrival; pieces scheduled later may interleave earlier ones.
-      auto pos = std::upper_bound(input_.begin(), input_.end(), at,
+      auto pos = std::upper_bound(input_.begin() + static_cast<std::ptrdiff_t>(head_), input_.end(), at,
                                   [](Clock t, const Arrival& a) { return t < a.at; });
       input_.insert(pos, Arrival{at, byte});
     }
@@ -61,7 +70,7 @@ void FakeSerialDevice::schedule(const std::vector<Piece>& answer) {
 void FakeSerialDevice::matchWritten(std::string_view bytes) {
   pendingRequest_.append(bytes);
   if (expectations_.empty()) {
-    unexpected_.push_back(pendingRequest_);
+    if (keepRecords_) unexpected_.push_back(pendingRequest_);
     pendingRequest_.clear();
     return;
   }
@@ -112,8 +121,7 @@ SysError FakeSerialDevice::read(void* buffer, std::uint32_t count, std::uint32_t
 
   auto takeReady = [&] {
     while (received < count && byteReady()) {
-      out[received++] = input_.front().byte;
-      input_.pop_front();
+      out[received++] = takeByte();
       lastByte = now_;
     }
   };
@@ -125,16 +133,16 @@ SysError FakeSerialDevice::read(void* buffer, std::uint32_t count, std::uint32_t
       const Clock intervalEnd = lastByte + Clock{timeouts_.ReadIntervalTimeout};
       limit = limit ? std::min(*limit, intervalEnd) : intervalEnd;
     }
-    const bool nextInTime = !input_.empty() && (!limit || input_.front().at <= *limit);
+    const bool nextInTime = !inputEmpty() && (!limit || input_[head_].at <= *limit);
     if (!nextInTime) {
       // A read with no limit and nothing scheduled would block for ever; give back what there is.
       if (limit) now_ = std::max(now_, *limit);
       break;
     }
-    now_ = std::max(now_, input_.front().at);
+    now_ = std::max(now_, input_[head_].at);
     takeReady();
   }
-  if (now_ > start) waits_.push_back(now_ - start);
+  if (keepRecords_ && now_ > start) waits_.push_back(now_ - start);
   return kSuccess;
 }
 
@@ -143,15 +151,17 @@ SysError FakeSerialDevice::write(const void* buffer, std::uint32_t count, std::u
   if (const SysError error = use(Call::Write)) return error;
   const std::string_view bytes(static_cast<const char*>(buffer), count);
   written = count;
-  written_.append(bytes);
-  writeCalls_.emplace_back(bytes);
+  if (keepRecords_) {
+    written_.append(bytes);
+    writeCalls_.emplace_back(bytes);
+  }
   matchWritten(bytes);
   return kSuccess;
 }
 
 SysError FakeSerialDevice::transmitChar(char byte) {
   if (const SysError error = use(Call::TransmitChar)) return error;
-  written_.push_back(byte);
+  if (keepRecords_) written_.push_back(byte);
   matchWritten(std::string_view(&byte, 1));
   return kSuccess;
 }
@@ -160,9 +170,9 @@ SysError FakeSerialDevice::flush() { return use(Call::Flush); }
 
 SysError FakeSerialDevice::purge(std::uint32_t mask) {
   if (const SysError error = use(Call::Purge)) return error;
-  purges_.push_back(mask);
+  if (keepRecords_) purges_.push_back(mask);
   if (mask & (PURGE_RXCLEAR | PURGE_RXABORT)) {
-    while (byteReady()) input_.pop_front();
+    while (byteReady()) takeByte();
   }
   return kSuccess;
 }
@@ -178,7 +188,7 @@ SysError FakeSerialDevice::clearCommError(std::uint32_t& errors, CommStatus& sta
 
 SysError FakeSerialDevice::escape(std::uint32_t function) {
   if (const SysError error = use(Call::Escape)) return error;
-  escapes_.push_back(function);
+  if (keepRecords_) escapes_.push_back(function);
   return kSuccess;
 }
 

@@ -80,6 +80,9 @@ class FakeSerialDevice : public SerialDevice {
   void advance(Clock by) { now_ += by; }
 
   // --- Record -----------------------------------------------------------------------------
+  // Off: written bytes, write calls, waits and purges are not kept, so that a long run (a
+  // benchmark counting allocations) costs no memory per call. On by default.
+  void keepRecords(bool keep) { keepRecords_ = keep; }
   const std::string& written() const { return written_; }                  // write + transmitChar
   const std::vector<std::string>& writeCalls() const { return writeCalls_; }  // one per write
   const std::vector<Clock>& waits() const { return waits_; }  // virtual time each read waited
@@ -126,10 +129,14 @@ class FakeSerialDevice : public SerialDevice {
   SysError use(Call call);
   void schedule(const std::vector<Piece>& answer);
   void matchWritten(std::string_view bytes);
-  bool byteReady() const { return !input_.empty() && input_.front().at <= now_; }
+  bool inputEmpty() const { return head_ == input_.size(); }
+  bool byteReady() const { return !inputEmpty() && input_[head_].at <= now_; }
+  char takeByte();
 
   Clock now_{0};
-  std::deque<Arrival> input_;  // in order of arrival time
+  // In order of arrival time, read from head_ on; the storage is reused once all is read.
+  std::vector<Arrival> input_;
+  std::size_t head_ = 0;
   std::deque<Expectation> expectations_;
   std::string pendingRequest_;
   std::vector<std::string> unexpected_;
@@ -147,6 +154,7 @@ class FakeSerialDevice : public SerialDevice {
   LineSettings settings_;
   CommTimeouts timeouts_;
   std::uint32_t lineErrors_ = 0;
+  bool keepRecords_ = true;
 };
 
 // Hands out named fake devices. A device stays owned here across opens, so a test keeps

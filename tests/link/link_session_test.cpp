@@ -148,3 +148,19 @@ TEST_F(LinkTest, PortVanishingMidAnswerEndsTheWaitAtOnce) {
 
 }  // namespace
 }  // namespace linktest
+
+namespace linktest {
+namespace {
+
+TEST(DefaultLink, FreeFunctionsShareTheOneModuleWideLink) {
+  // A name that is no device at all: the open fails without touching any serial port.
+  EXPECT_EQ(reglink::OpenLink("speedconf-no-such-port", 9600), -1);
+  const reglink::TCommandResult* result = reglink::GetDiagnosticInfo(reglink::kRegisterPassword, nullptr);
+  EXPECT_EQ(result, &reglink::defaultLink().result());
+  EXPECT_EQ(result->Flags, reglink::CR_NO_ANSWER);
+  EXPECT_EQ(result->Command, 0x80);
+  reglink::CloseLink();
+}
+
+}  // namespace
+}  // namespace linktest

@@ -116,6 +116,21 @@ std::string infoText(const PortReport& report) {
   return text;
 }
 
+std::string attemptFailureText(const PortReport& report, int speed) {
+  const std::string port = report.port + ": ";
+  switch (report.outcome) {
+    case Outcome::Busy:
+      return port + "the port cannot be opened (absent, or held by another process)\n";
+    case Outcome::Incorrect:
+      return port + "the register answered incorrectly at " + std::to_string(speed) + " baud: " +
+             toUtf8(report.errorCode) + " " + toUtf8(oneLine(report.message)) + '\n';
+    case Outcome::Silent:
+    case Outcome::Found:
+      break;
+  }
+  return port + "no answer at " + std::to_string(speed) + " baud\n";
+}
+
 std::string speedChangeText(const SpeedChangeReport& report) {
   std::string text = report.port + ": " + std::to_string(report.speed) + " -> " +
                      std::to_string(report.to) + " ";

@@ -26,6 +26,8 @@ std::string dumpJson(const nlohmann::json& json);
 std::string scanText(const std::vector<PortReport>& reports);
 // The eleven identity fields of a found register under the window's labels, with port and speed.
 std::string infoText(const PortReport& report);
+// Why a register was not shown: "pts/3: no answer at 9600 baud", and so on.
+std::string attemptFailureText(const PortReport& report, int speed);
 // "pts/3: 9600 -> 38400 done", or the failure message.
 std::string speedChangeText(const SpeedChangeReport& report);
 

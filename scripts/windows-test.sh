@@ -16,11 +16,9 @@ real_serial_ports() {
 }
 
 if real_serial_ports; then
-  bash scripts/install-deps.sh
-  bash scripts/install-windows-deps.sh
   for hider in "${SPEEDCONF_WITHOUT_SERIAL_PORTS:-}" "$root/../shared/tools/without-serial-ports" \
                /work/shared/tools/without-serial-ports; do
-    if [ -n "$hider" ] && [ -x "$hider" ]; then exec "$hider" bash "$0" "$@"; fi
+    if [ -n "$hider" ] && [ -f "$hider" ]; then exec bash "$hider" bash "$0" "$@"; fi
   done
   echo "windows-test: no without-serial-ports tool found; refusing to run Wine beside real serial ports" >&2
   exit 1
@@ -28,6 +26,10 @@ fi
 
 started=$(date +%s)
 say() { echo "== windows-test [$(($(date +%s) - started)) s] $*"; }
+
+say "packages"
+bash scripts/install-deps.sh
+bash scripts/install-windows-deps.sh
 
 # The simulator runs natively: a Windows program cannot make pseudo-terminals.
 say "native build of regsim"
@@ -79,6 +81,7 @@ export SPEEDCONF_WINE_PORTS="search=COM9:19200 change=COM10:9600 vanish=COM12:96
 say "Wine prefix $WINEPREFIX"
 # One persistent server whose output goes to a file: Wine's helpers inherit the first program's
 # output, so a pipe would wait for the server to exit.
+mkdir -p "$WINEPREFIX"
 wineserver -p >"$work/wineserver.log" 2>&1
 wineboot -i >"$work/wineboot.log" 2>&1
 # Each COM name links to its pseudo-terminal in the prefix's device folder, and is listed under

@@ -3,10 +3,19 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/platform_id.h"
 #include "platform/port_device_class.h"
 #include "wine_ports.h"
 
 namespace {
+
+// The FIFO settings take their registry layout from it, and the listing its "com" filter.
+TEST(Win32Platform, ReportsTheNtFamily) {
+  EXPECT_EQ(platform::systemPlatformId(), platform::kPlatformWindowsNT);
+  EXPECT_EQ(platform::platformId(), platform::kPlatformWindowsNT);
+  EXPECT_FALSE(platform::isSerialPortName("LPT1"));
+  EXPECT_TRUE(platform::isSerialPortName("com5"));
+}
 
 // Wine lists its ports only under SERIALCOMM, so each mapped COM name must come through the
 // class's listing, once, with a "portname" key that cannot be written.

@@ -3,12 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,38 +15,49 @@
 
 namespace {
 
-struct Run {
+struct CliRun {
   int status = -1;
   std::string out;
   std::string err;
 };
 
+// Reads `file` to its end; closes it unless it is a pipe (pclose does that).
+std::string readAll(FILE* file, bool close = true) {
+  std::string text;
+  if (!file) return text;
+  std::array<char, 4096> buffer;
+  for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), file)) > 0;) {
+    text.append(buffer.data(), n);
+  }
+  if (close) std::fclose(file);
+  return text;
+}
+
 // Runs the tool through the shell; the arguments here never need quoting.
-Run runCli(const std::vector<std::string>& args) {
+CliRun runCli(const std::vector<std::string>& args) {
   const auto errFile = std::filesystem::temp_directory_path() /
                        ("speedconf-cli-test-" + std::to_string(::getpid()) + ".err");
   std::string command = SPEEDCONF_CLI_PATH;
   for (const auto& arg : args) command += " '" + arg + "'";
   command += " 2>" + errFile.string();
-  Run run;
+  CliRun run;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (!pipe) return run;
-  std::array<char, 4096> buffer;
-  for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
-    run.out.append(buffer.data(), n);
-  }
+  run.out = readAll(pipe, false);
   const int wait = ::pclose(pipe);
   run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
-  std::ifstream errStream(errFile);
-  run.err.assign(std::istreambuf_iterator<char>(errStream), {});
+  run.err = readAll(std::fopen(errFile.c_str(), "r"));
   std::filesystem::remove(errFile);
   return run;
 }
 
 std::size_t countLines(const std::string& text, const std::string& part) {
   std::size_t count = 0;
-  std::istringstream lines(text);
-  for (std::string line; std::getline(lines, line);) count += line.find(part) != std::string::npos;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    count += text.substr(start, end - start).find(part) != std::string::npos;
+    start = end + 1;
+  }
   return count;
 }
 
@@ -66,7 +76,7 @@ TEST(CommandLine, ScanSortsAMixedSetInTheOrderGiven) {
   sim::BusyPort busy;
   sim::SilentPort silent;
 
-  const Run run = runCli({"scan", "--json", silent.portName(), "/dev/" + found.portName(),
+  const CliRun run = runCli({"scan", "--json", silent.portName(), "/dev/" + found.portName(),
                           busy.portName(), incorrect.portName()});
 
   ASSERT_EQ(run.status, 0) << run.err;
@@ -89,41 +99,63 @@ TEST(CommandLine, ScanSortsAMixedSetInTheOrderGiven) {
 TEST(CommandLine, SpeedChangeRoundTrip) {
   sim::SimulatedRegister reg(registerAt(9600, "MODEL-96"));
 
-  const Run change =
+  const CliRun change =
       runCli({"set-speed", reg.portName(), "--speed", "9600", "--to", "38400", "--json"});
   ASSERT_EQ(change.status, 0) << change.err;
   EXPECT_EQ(nlohmann::json::parse(change.out),
             (nlohmann::json{{"port", reg.portName()}, {"speed", 9600}, {"to", 38400}, {"ok", true}}));
   EXPECT_EQ(reg.currentSpeed(), 38400);
 
-  const Run info = runCli({"info", reg.portName(), "--speed", "38400"});
+  const CliRun info = runCli({"info", reg.portName(), "--speed", "38400"});
   ASSERT_EQ(info.status, 0) << info.err;
   EXPECT_NE(info.out.find("Модель:"), std::string::npos) << info.out;
   EXPECT_NE(info.out.find("MODEL-96"), std::string::npos) << info.out;
 }
 
-TEST(CommandLine, RegisterThatRejectsTheParameterReadGetsNoWrite) {
-  sim::RegisterConfig config = registerAt(9600, "MODEL-96");
-  config.fault = sim::Fault::Nak;
-  sim::SimulatedRegister reg(config);
+struct RefusalCase {
+  sim::Fault fault;
+  int faultCommand;
+  std::size_t requests;  // 28h alone, or 28h and 27h
+  const char* message;
+};
 
-  const Run run =
-      runCli({"set-speed", reg.portName(), "--speed", "9600", "--to", "38400", "--trace"});
+TEST(CommandLine, SpeedChangeThatIsRefusedFailsWithTheWindowsMessage) {
+  const RefusalCase cases[] = {
+      {sim::Fault::Nak, 0x28, 1, "Ошибка чтения параметров регистратора!"},
+      {sim::Fault::BadChecksum, 0x28, 1, "Ошибка чтения параметров регистратора!"},
+      {sim::Fault::ErrorCode, 0x28, 1, "Ошибка чтения параметров регистратора!"},
+      {sim::Fault::Silent, 0x28, 1, "Таймаут устройства! Ошибка чтения параметров регистратора!"},
+      // A NAK alone after a good 28h is a refusal, not the earlier answer's success.
+      {sim::Fault::Nak, 0x27, 2, "Ошибка установки параментров регистратора"},
+      {sim::Fault::ErrorCode, 0x27, 2, "Ошибка установки параментров регистратора"},
+  };
+  for (const auto& c : cases) {
+    sim::RegisterConfig config = registerAt(9600, "MODEL-96");
+    config.fault = c.fault;
+    config.faultCommand = c.faultCommand;
+    config.errorCode = "0007";
+    sim::SimulatedRegister reg(config);
 
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(countLines(run.err, " -> "), 1u) << run.err;  // 28h only
-  EXPECT_EQ(countLines(run.err, "Ошибка чтения параметров регистратора!"), 1u) << run.err;
-  EXPECT_EQ(reg.currentSpeed(), 9600);
+    const CliRun run =
+        runCli({"set-speed", reg.portName(), "--speed", "9600", "--to", "38400", "--trace"});
+
+    const std::string shown = std::to_string(static_cast<int>(c.fault)) + " on " +
+                              std::to_string(c.faultCommand) + ":\n" + run.err;
+    EXPECT_EQ(run.status, 1) << shown;
+    EXPECT_EQ(countLines(run.err, " -> 01 "), c.requests) << shown;
+    EXPECT_EQ(countLines(run.err, c.message), 1u) << shown;
+    EXPECT_EQ(reg.currentSpeed(), 9600) << shown;
+  }
 }
 
 TEST(CommandLine, DemoScanFindsItsRegistersAndRefusesOtherPorts) {
-  const Run scan = runCli({"--demo", "scan"});
+  const CliRun scan = runCli({"--demo", "scan"});
   EXPECT_EQ(scan.status, 0) << scan.err;
   for (const char* outcome : {" found ", " incorrect ", " busy", " silent"}) {
     EXPECT_NE(scan.out.find(outcome), std::string::npos) << outcome << '\n' << scan.out;
   }
 
-  const Run other = runCli({"--demo", "scan", "pts/999999"});
+  const CliRun other = runCli({"--demo", "scan", "pts/999999"});
   EXPECT_EQ(other.status, 2);
   EXPECT_EQ(countLines(other.err, "not a demo port"), 1u) << other.err;
 }
@@ -141,7 +173,7 @@ TEST(CommandLine, BadUsageIsExitTwoWithOneLine) {
       {"--password", "12;34", "scan", "pts/999999"},
   };
   for (const auto& args : cases) {
-    const Run run = runCli(args);
+    const CliRun run = runCli(args);
     std::string shown;
     for (const auto& arg : args) shown += arg + ' ';
     EXPECT_EQ(run.status, 2) << shown;

@@ -37,7 +37,30 @@ void collect(const QObject& object, const QString& prefix, QList<StoredProperty>
   }
 }
 
+// Sets every published property of `object` (and of its published objects) to its default.
+void resetToDefaults(QObject& object) {
+  const QMetaObject& meta = *object.metaObject();
+  for (int i = firstPublished(); i < meta.propertyCount(); ++i) {
+    const QMetaProperty property = meta.property(i);
+    if (isPublishedObject(property)) {
+      if (QObject* child = property.read(&object).value<QObject*>()) resetToDefaults(*child);
+    } else if (property.isWritable()) {
+      property.write(&object, property.isEnumType() ? QVariant(property.enumerator().value(0))
+                                                    : QVariant(property.metaType()));
+    }
+  }
+}
+
 }  // namespace
+
+bool restoreProperties(QObject& object, const QList<StoredProperty>& stored) {
+  resetToDefaults(object);
+  bool allTaken = true;
+  for (const StoredProperty& property : stored) {
+    allTaken = restoreProperty(object, property.name, property.value) && allTaken;
+  }
+  return allTaken;
+}
 
 QList<StoredProperty> storedProperties(const QObject& object) {
   QList<StoredProperty> out;

@@ -18,6 +18,11 @@ struct StoredProperty {
 // The stored properties of `object`, in declaration order (base class first).
 QList<StoredProperty> storedProperties(const QObject& object);
 
+// Gives `object` the state that `stored` describes: every published property not in it goes to
+// its streaming default first, so that a value stored as absent (DTR_DISABLE, a time-out of 0)
+// does not come back as the constructor's value. False when an entry does not fit.
+bool restoreProperties(QObject& object, const QList<StoredProperty>& stored);
+
 // Sets one stored property back, by its dotted name; false when the name leads to no writable
 // property or the value does not fit it.
 bool restoreProperty(QObject& object, const QString& name, const QVariant& value);

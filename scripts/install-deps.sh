@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every build and test dependency from Debian 12's packages.
-# Safe to run again: apt-get skips what is already there.
+# Safe to run again: apt-get skips what is already there. Packages named as arguments are
+# installed as well (scripts/install-windows-deps.sh adds the cross build's).
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,7 @@ packages=(
   # The Qt Designer plugin: Qt Designer's CMake package needs the OpenGL module's; the rest
   # runs Qt Designer with the plugin for scripts/designer-screenshot.sh.
   libqt6opengl6-dev designer-qt6 xdotool imagemagick
+  "$@"
 )
 
 sudo_cmd=()

@@ -28,7 +28,6 @@ started=$(date +%s)
 say() { echo "== windows-test [$(($(date +%s) - started)) s] $*"; }
 
 say "packages"
-bash scripts/install-deps.sh
 bash scripts/install-windows-deps.sh
 
 # The simulator runs natively: a Windows program cannot make pseudo-terminals. Its own small

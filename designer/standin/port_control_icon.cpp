@@ -3,12 +3,11 @@
 #include "standin/port_control_glyph.h"
 
 TPortControlIcon::TPortControlIcon(QWidget* parent)
-    : TComponentIcon(parent), component_(std::make_unique<TPortControl>()) {}
+    : TComponentIcon(parent), component_(std::make_unique<TPortControl>()) {
+  // The component goes by the name the form gives its icon.
+  connect(this, &QObject::objectNameChanged, component_.get(), &QObject::setObjectName);
+}
 
 TPortControlIcon::~TPortControlIcon() = default;
-
-QString TPortControlIcon::port() const { return component_->port(); }
-
-void TPortControlIcon::setPort(const QString& port) { component_->setPort(port); }
 
 QPixmap TPortControlIcon::glyph() const { return standin::portControlGlyph(kSize - 4); }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QMetaProperty>
 #include <QWidget>
 
 namespace {
@@ -19,11 +20,59 @@ TEST(PortControlIconTest, ShowsOnlyInTheDesigner) {
   EXPECT_EQ(designTime->size(), QSize(TComponentIcon::kSize, TComponentIcon::kSize));
 }
 
-TEST(PortControlIconTest, PropertiesAreTheComponents) {
+// The names of the published properties a form stores for the component: its own and its
+// time-outs', but not the name, which is the icon's object name, nor the time-out object.
+std::vector<QByteArray> storedNames() {
+  std::vector<QByteArray> names;
+  for (const QMetaObject* meta :
+       {&TPortControl::staticMetaObject, &T1CommTimeouts::staticMetaObject}) {
+    for (int index = QObject::staticMetaObject.propertyCount(); index < meta->propertyCount();
+         ++index) {
+      const QByteArray name = meta->property(index).name();
+      if (name != "Name" && name != "Timeout") names.push_back(name);
+    }
+  }
+  return names;
+}
+
+// A value other than `current`, of the property's own kind.
+QVariant otherValue(const QMetaProperty& property, const QVariant& current) {
+  if (property.metaType().id() == QMetaType::QString) return QStringLiteral("pts/4");
+  if (property.metaType().id() == QMetaType::Bool) return !current.toBool();
+  if (property.isEnumType()) {
+    const QMetaEnum values = property.enumerator();
+    for (int key = 0; key < values.keyCount(); ++key) {
+      if (values.value(key) != current.toInt()) return values.value(key);
+    }
+  }
+  return current.toInt() + 65;
+}
+
+TEST(PortControlIconTest, EveryStoredPropertyOfTheComponentPassesThrough) {
   TPortControlIcon icon;
-  ASSERT_NE(icon.component(), nullptr);
-  EXPECT_TRUE(icon.setProperty("Port", QStringLiteral("pts/4")));
-  EXPECT_EQ(icon.component()->property("Port"), icon.property("Port"));
+  TPortControl& component = *icon.component();
+  for (const QByteArray& name : storedNames()) {
+    const int index = icon.metaObject()->indexOfProperty(name);
+    ASSERT_GE(index, 0) << name.constData() << " is not on the icon";
+    const QVariant value = otherValue(icon.metaObject()->property(index), icon.property(name));
+    ASSERT_TRUE(icon.setProperty(name, value)) << name.constData();
+
+    QObject& owner = component.metaObject()->indexOfProperty(name) >= 0
+                         ? static_cast<QObject&>(component)
+                         : *component.Timeout();
+    const QVariant passed = owner.property(name);
+    if (value.metaType().id() == QMetaType::QString) {
+      EXPECT_EQ(passed.toString(), value.toString()) << name.constData();
+    } else {
+      EXPECT_EQ(passed.toInt(), value.toInt()) << name.constData();
+    }
+  }
+}
+
+TEST(PortControlIconTest, ComponentGoesByTheIconsName) {
+  TPortControlIcon icon;
+  icon.setObjectName(QStringLiteral("PortControl1"));
+  EXPECT_EQ(icon.component()->Name(), "PortControl1");
 }
 
 }  // namespace

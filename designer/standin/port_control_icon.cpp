@@ -5,7 +5,8 @@
 TPortControlIcon::TPortControlIcon(QWidget* parent)
     : TComponentIcon(parent), component_(std::make_unique<TPortControl>()) {
   // The component goes by the name the form gives its icon.
-  connect(this, &QObject::objectNameChanged, component_.get(), &QObject::setObjectName);
+  connect(this, &QObject::objectNameChanged, component_.get(),
+          [this](const QString& name) { component_->SetName(name); });
 }
 
 TPortControlIcon::~TPortControlIcon() = default;

@@ -1,10 +1,10 @@
 #include "platform/memory_port_device_class.h"
 
-#include <cerrno>
+#include "platform/indexed_port_device_list.h"
 
 namespace platform {
 
-class MemoryPortDeviceClass::List : public PortDeviceList {
+class MemoryPortDeviceClass::List : public IndexedPortDeviceList {
  public:
   List(std::vector<Device> devices, std::shared_ptr<int> liveLists)
       : devices_(std::move(devices)), liveLists_(std::move(liveLists)) {
@@ -14,19 +14,11 @@ class MemoryPortDeviceClass::List : public PortDeviceList {
   List(const List&) = delete;
   List& operator=(const List&) = delete;
 
-  bool device(std::uint32_t index, DeviceInstance& instance) override {
-    if (index >= devices_.size()) return false;
-    instance = index;
-    return true;
-  }
+  std::size_t deviceCount() const override { return devices_.size(); }
 
-  std::unique_ptr<RegistryKey> openDeviceKey(DeviceInstance instance, KeyAccess /*access*/,
-                                             SysError& error) override {
-    if (instance >= devices_.size()) {
-      error = ENODEV;
-      return nullptr;
-    }
-    const Device& device = devices_[instance];
+  std::unique_ptr<RegistryKey> openKeyAt(std::size_t index, KeyAccess /*access*/,
+                                         SysError& error) override {
+    const Device& device = devices_[index];
     if (!device.values) {
       error = device.openError;
       return nullptr;

@@ -1,15 +1,14 @@
 #include "platform/memory_registry.h"
 
 #include <cerrno>
-#include <algorithm>
 #include <cstring>
+
+#include "platform/ascii_case.h"
 
 namespace platform {
 
 bool ValueNameLess::operator()(std::string_view a, std::string_view b) const {
-  const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [&](char x, char y) { return lower(x) < lower(y); });
+  return lessIgnoringCase(a, b);
 }
 
 void MemoryRegistryValues::setString(const std::string& name, const std::string& text) {

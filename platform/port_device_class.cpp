@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/ascii_case.h"
 #include "platform/platform_id.h"
 
 namespace platform {
@@ -11,16 +12,6 @@ namespace platform {
 namespace {
 PortDeviceClass* replacementClass = nullptr;
 
-bool startsWithComAnyCase(const std::string& name) {
-  static constexpr char kCom[] = "com";
-  if (name.size() < 3) return false;
-  for (std::size_t i = 0; i < 3; ++i) {
-    const char c = name[i];
-    const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    if (lower != kCom[i]) return false;
-  }
-  return true;
-}
 }  // namespace
 
 PortDeviceClass& portDeviceClass() {
@@ -45,7 +36,7 @@ SysError readPortName(RegistryKey& key, std::string& name) {
 
 bool isSerialPortName(const std::string& name) {
   const int id = platformId();
-  if (id == kPlatformWindows95 || id == kPlatformWindowsNT) return startsWithComAnyCase(name);
+  if (id == kPlatformWindows95 || id == kPlatformWindowsNT) return startsWithIgnoringCase(name, "com");
   return !name.empty();
 }
 

@@ -1,5 +1,8 @@
 #include "platform/posix/sysfs_port_device_class.h"
 
+#include "platform/ascii_case.h"
+#include "platform/indexed_port_device_list.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/serial.h>
@@ -58,7 +61,7 @@ class SysfsKey : public RegistryKey {
 
   SysError queryValue(std::string_view name, std::uint32_t* type, void* data,
                       std::uint32_t& size) override {
-    if (!equalsNoCase(name, "portname")) return ENOENT;
+    if (!equalsIgnoringCase(name, "portname")) return ENOENT;
     const auto length = static_cast<std::uint32_t>(portName_.size() + 1);
     if (length > size) {
       size = length;
@@ -76,33 +79,19 @@ class SysfsKey : public RegistryKey {
   }
 
  private:
-  static bool equalsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-             return (x | 0x20) == (y | 0x20);
-           });
-  }
   std::string portName_;
 };
 
-class SysfsList : public PortDeviceList {
+class SysfsList : public IndexedPortDeviceList {
  public:
   SysfsList(std::string ttyDir, std::vector<Entry> entries)
       : ttyDir_(std::move(ttyDir)), entries_(std::move(entries)) {}
 
-  bool device(std::uint32_t index, DeviceInstance& instance) override {
-    if (index >= entries_.size()) return false;
-    instance = index;
-    return true;
-  }
+  std::size_t deviceCount() const override { return entries_.size(); }
 
-  std::unique_ptr<RegistryKey> openDeviceKey(DeviceInstance instance, KeyAccess /*access*/,
-                                             SysError& error) override {
-    if (instance >= entries_.size()) {
-      error = ENODEV;
-      return nullptr;
-    }
-    const Entry& entry = entries_[instance];
+  std::unique_ptr<RegistryKey> openKeyAt(std::size_t index, KeyAccess /*access*/,
+                                         SysError& error) override {
+    const Entry& entry = entries_[index];
     if (entry.error != kSuccess) {
       error = entry.error;
       return nullptr;

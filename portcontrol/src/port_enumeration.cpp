@@ -1,5 +1,4 @@
-#include <algorithm>
-
+#include "platform/ascii_case.h"
 #include "platform/port_device_class.h"
 #include "portcontrol/port_control.h"
 
@@ -9,12 +8,6 @@ namespace {
 bool EnumeratingPorts = false;
 std::unique_ptr<platform::PortDeviceList> PortDeviceList;
 std::uint32_t PortListIndex = 0;
-
-bool equalNoCase(const std::string& a, const std::string& b) {
-  const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 }  // namespace
 
@@ -62,7 +55,7 @@ std::unique_ptr<platform::RegistryKey> TPortControl::GetDeviceKey(const std::str
     auto key = list->openDeviceKey(device, platform::KeyAccess::QueryWrite, error);
     std::string name;
     if (!key || platform::readPortName(*key, name) != platform::kSuccess) return nullptr;
-    if (equalNoCase(name, PortName)) return key;
+    if (platform::equalsIgnoringCase(name, PortName)) return key;
   }
   return nullptr;
 }

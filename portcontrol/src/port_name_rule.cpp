@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ascii_case.h"
 #include "platform/platform_id.h"
 #include "platform/port_device_class.h"
 
@@ -21,8 +22,7 @@ std::optional<int> plainNumber(const std::string& text) {
 
 std::optional<std::string> windowsName(const std::string& value, int highest) {
   std::string upper = value;
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; });
+  std::transform(upper.begin(), upper.end(), upper.begin(), platform::asciiUpper);
   if (upper.rfind("COM", 0) != 0) return {};
   const std::optional<int> number = plainNumber(upper.substr(3));
   if (!number || *number < 1 || *number > highest) return {};

@@ -42,7 +42,9 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j2 >/dev/null
 
 work=$(mktemp -d /tmp/speedconf-wine.XXXXXX)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine keeps its server's socket folder under TMPDIR: inside the work folder, it goes with it.
+export WINEPREFIX="$work/prefix" TMPDIR="$work/tmp" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$WINEPREFIX" "$TMPDIR"
 regsim_pids=()
 stop_all() {
   # Wine first: a pseudo-terminal that closes under the wineserver floods it with hang-ups.
@@ -82,7 +84,6 @@ export SPEEDCONF_WINE_PORTS="search=COM9:19200 change=COM10:9600 vanish=COM12:96
 say "Wine prefix $WINEPREFIX"
 # One persistent server whose output goes to a file: Wine's helpers inherit the first program's
 # output, so a pipe would wait for the server to exit.
-mkdir -p "$WINEPREFIX"
 wineserver -p >"$work/wineserver.log" 2>&1
 wineboot -i >"$work/wineboot.log" 2>&1
 # Each COM name links to its pseudo-terminal in the prefix's device folder, and is listed under

@@ -123,7 +123,13 @@ int Run::ports() {
 
 int Run::scan(const std::vector<std::string>& arguments, bool sequential) {
   std::vector<std::string> names;
-  for (const auto& argument : arguments) names.push_back(portName(argument));
+  for (const auto& argument : arguments) {
+    names.push_back(portName(argument));
+    // A second link on the same port would only find it held by the first.
+    if (std::count(names.begin(), names.end(), names.back()) > 1) {
+      throw UsageError("port given twice: \"" + argument + "\"");
+    }
+  }
   if (names.empty()) names = listedPorts();
   if (names.empty()) {
     err_ << "speedconf-cli: no serial ports to scan\n";

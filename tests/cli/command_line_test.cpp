@@ -148,12 +148,18 @@ TEST(CommandLine, SpeedChangeThatIsRefusedFailsWithTheWindowsMessage) {
   }
 }
 
-TEST(CommandLine, DemoScanFindsItsRegistersAndRefusesOtherPorts) {
+TEST(CommandLine, DemoListsAndScansOnlyItsOwnPorts) {
   const CliRun scan = runCli({"--demo", "scan"});
   EXPECT_EQ(scan.status, 0) << scan.err;
   for (const char* outcome : {" found ", " incorrect ", " busy", " silent"}) {
     EXPECT_NE(scan.out.find(outcome), std::string::npos) << outcome << '\n' << scan.out;
   }
+
+  const CliRun ports = runCli({"--demo", "ports", "--json"});
+  EXPECT_EQ(ports.status, 0) << ports.err;
+  const auto names = nlohmann::json::parse(ports.out).at("ports");
+  EXPECT_FALSE(names.empty());
+  for (const auto& name : names) EXPECT_TRUE(name.get<std::string>().starts_with("pts/")) << name;
 
   const CliRun other = runCli({"--demo", "scan", "pts/999999"});
   EXPECT_EQ(other.status, 2);
@@ -170,6 +176,7 @@ TEST(CommandLine, BadUsageIsExitTwoWithOneLine) {
       {"set-speed", "pts/999999", "--speed", "9600", "--to", "0"},
       {"set-speed", "../etc/passwd", "--speed", "9600", "--to", "19200"},
       {"scan", "/tmp/ttyS0"},
+      {"scan", "pts/999999", "/dev/pts/999999"},
       {"--password", "12;34", "scan", "pts/999999"},
   };
   for (const auto& args : cases) {

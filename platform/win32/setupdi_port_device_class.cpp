@@ -6,6 +6,8 @@
 #include "last_error.h"  // <windows.h> before the device installation headers
 #include <setupapi.h>
 #include <cfgmgr32.h>
+#include "platform/ascii_case.h"
+#include "platform/indexed_port_device_list.h"
 #include "platform/memory_registry.h"
 #include "platform/port_device_class.h"
 #include "registry_key_win32.h"
@@ -77,7 +79,8 @@ struct PortEntry {
   std::string serialCommName;  // empty for a device of the class
 };
 
-class SetupDiPortDeviceList final : public PortDeviceList {
+// A device's instance is its entry's position, so SERIALCOMM ports need no made-up DEVINST.
+class SetupDiPortDeviceList final : public IndexedPortDeviceList {
  public:
   SetupDiPortDeviceList(HDEVINFO set, std::vector<PortEntry> entries) : set_(set), entries_(std::move(entries)) {}
   ~SetupDiPortDeviceList() override {
@@ -86,19 +89,11 @@ class SetupDiPortDeviceList final : public PortDeviceList {
   SetupDiPortDeviceList(const SetupDiPortDeviceList&) = delete;
   SetupDiPortDeviceList& operator=(const SetupDiPortDeviceList&) = delete;
 
-  // The instance is the entry's position, so that SERIALCOMM ports need no made-up DEVINST.
-  bool device(std::uint32_t index, DeviceInstance& instance) override {
-    if (index >= entries_.size()) return false;
-    instance = index;
-    return true;
-  }
+ protected:
+  std::size_t deviceCount() const override { return entries_.size(); }
 
-  std::unique_ptr<RegistryKey> openDeviceKey(DeviceInstance instance, KeyAccess access, SysError& error) override {
-    if (instance >= entries_.size()) {
-      error = ERROR_NO_MORE_ITEMS;
-      return nullptr;
-    }
-    const PortEntry& entry = entries_[instance];
+  std::unique_ptr<RegistryKey> openKeyAt(std::size_t index, KeyAccess access, SysError& error) override {
+    const PortEntry& entry = entries_[index];
     if (!entry.serialCommName.empty()) return serialCommKey(entry.serialCommName, access, error);
     return openDeviceHardwareKey(entry.devInst, access, error);
   }
@@ -136,7 +131,7 @@ class SetupDiPortDeviceClass final : public PortDeviceClass {
     // SERIALCOMM also names the class's own ports: each port is listed once.
     for (std::string& name : win32::serialCommPortNames()) {
       const bool listed = std::any_of(deviceNames.begin(), deviceNames.end(),
-                                      [&](const std::string& known) { return lstrcmpiA(known.c_str(), name.c_str()) == 0; });
+                                      [&](const std::string& known) { return equalsIgnoringCase(known, name); });
       if (!listed) entries.push_back({0, std::move(name)});
     }
     if (set == INVALID_HANDLE_VALUE && entries.empty()) return nullptr;

@@ -29,10 +29,11 @@ SysError PosixSerialDevice::getCommState(LineSettings& settings) {
 }
 
 SysError PosixSerialDevice::setCommState(const LineSettings& settings) {
-  // No DTR/DSR handshake and no RTS toggling on Linux terminals.
-  if (settings.dtrControl > 1 || settings.rtsControl > 2) return EINVAL;
+  // Linux terminals have no DTR/DSR handshake: a handshaking port holds DTR up while it is open,
+  // which is what the peer sees from one that is ready. RTS toggling has no counterpart at all.
+  if (settings.dtrControl > 2 || settings.rtsControl > 2) return EINVAL;
   if (const SysError error = applyLineSettings(fd_, settings)) return error;
-  if (const SysError error = setModemLines(fd_, TIOCM_DTR, settings.dtrControl == 1)) return error;
+  if (const SysError error = setModemLines(fd_, TIOCM_DTR, settings.dtrControl != 0)) return error;
   if (const SysError error = setModemLines(fd_, TIOCM_RTS, settings.rtsControl != 0)) return error;
   dtrControl_ = settings.dtrControl;
   rtsControl_ = settings.rtsControl;

@@ -41,12 +41,20 @@ INSTANTIATE_TEST_SUITE_P(Lines, SettingsRoundTrip,
                                            line(12345, 8, 0, 2), line(9600, 8, 0, 0, 0, 0),
                                            line(19200, 8, 0, 0, 1, 2)));
 
+TEST_F(PtyTest, DtrAndRtsHandshakeAreTakenAndReadBack) {
+  auto device = openDevice();
+  ASSERT_EQ(device->setCommState(line(9600, 8, 0, 0, 2, 2)), platform::kSuccess);
+  LineSettings back{};
+  ASSERT_EQ(device->getCommState(back), platform::kSuccess);
+  EXPECT_EQ(back, line(9600, 8, 0, 0, 2, 2));
+}
+
 TEST_F(PtyTest, ImpossibleSettingsAreRefusedAndChangeNothing) {
   auto device = openDevice();
   ASSERT_EQ(device->setCommState(line(9600, 8, 0, 0)), platform::kSuccess);
   for (const LineSettings& bad : {line(0, 8, 0, 0), line(9600, 9, 0, 0), line(9600, 4, 0, 0),
                                   line(9600, 8, 5, 0), line(9600, 8, 0, 1), line(9600, 5, 0, 2),
-                                  line(9600, 8, 0, 3), line(9600, 8, 0, 0, 2, 1),
+                                  line(9600, 8, 0, 3), line(9600, 8, 0, 0, 3, 1),
                                   line(9600, 8, 0, 0, 1, 3)}) {
     EXPECT_EQ(device->setCommState(bad), static_cast<SysError>(EINVAL))
         << bad.baudRate << " " << int(bad.byteSize) << int(bad.parity) << int(bad.stopBits);

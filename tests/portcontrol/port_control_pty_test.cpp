@@ -57,9 +57,7 @@ class PortOnPseudoTerminal : public ::testing::Test {
  protected:
   PortOnPseudoTerminal() {
     port.SetNumPort(terminal.name());
-    port.SetEnableDescr(true);
-    // termios has no DTR handshake; the POSIX backend refuses it.
-    port.SetDTR(TPortControl::DTR_ENABLE);
+    port.SetEnableDescr(true);  // with its default DTR and RTS handshake
   }
   platform::ScopedPlatformId other{platform::kPlatformOther};
   PseudoTerminal terminal;
@@ -72,7 +70,6 @@ TEST_F(PortOnPseudoTerminal, OpensExclusivelyAndFreesThePortOnClose) {
   ASSERT_EQ(port.OpenPort(), 0);
   TPortControl second(nullptr, platform::systemSerialPorts(), process);
   second.SetNumPort(terminal.name());
-  second.SetDTR(TPortControl::DTR_ENABLE);
   EXPECT_EQ(second.OpenPort(), -2);
   EXPECT_NE(second.LastError(), 0u);
   ASSERT_EQ(port.ClosePort(), 0);

@@ -1,4 +1,5 @@
 #include "standin/port_control_icon.h"
+#include "ui_port_form.h"
 
 #include <gtest/gtest.h>
 
@@ -69,10 +70,20 @@ TEST(PortControlIconTest, EveryStoredPropertyOfTheComponentPassesThrough) {
   }
 }
 
-TEST(PortControlIconTest, ComponentGoesByTheIconsName) {
-  TPortControlIcon icon;
-  icon.setObjectName(QStringLiteral("PortControl1"));
-  EXPECT_EQ(icon.component()->Name(), "PortControl1");
+TEST(PortControlIconTest, GeneratedFormMakesTheComponentWithItsSavedSettingsAndShowsNothing) {
+  QWidget form;
+  Ui::PortForm ui;
+  ui.setupUi(&form);
+  form.show();
+
+  EXPECT_FALSE(ui.PortControl1->isVisible());
+  const TPortControl& component = *ui.PortControl1->component();
+  EXPECT_EQ(component.Name(), "PortControl1");
+  EXPECT_EQ(component.Port(), "pts/2");
+  EXPECT_EQ(component.BaudRate(), TPortControl::S019200);
+  EXPECT_EQ(component.Timeout()->ReadTotalTimeoutConstant, 500);
+  EXPECT_EQ(component.EndChar(), '\x03');
+  EXPECT_EQ(component.DataBits(), TPortControl::Bits8);  // not saved: the component's own
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "designtime/port_editor.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 
 #include "Unit1.h"
 #include "designtime/show_modal.h"
@@ -14,15 +13,14 @@ void TPortEditor::ExecuteVerb(int /*Index*/) {
   Form1 = nullptr;
   auto* window = new TForm1();
   Form1 = window;
+  // Whoever destroys the window, Form1 never points at what is gone.
+  QObject::connect(window, &QObject::destroyed, [window] {
+    if (Form1 == window) Form1 = nullptr;
+  });
   // The application owns the window: it goes when the application quits, unless a later
   // verb has replaced it before.
-  QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, [window] {
-    if (Form1 == window) Form1 = nullptr;
-    delete window;
-  });
-  QPointer<TForm1> alive(window);
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, [window] { delete window; });
   showModal(*window);
-  if (!alive && Form1 == window) Form1 = nullptr;  // a window that deleted itself on close
 }
 
 std::string TPortEditor::GetVerb(int /*Index*/) { return "&About TPortControl ..."; }

@@ -97,6 +97,18 @@ TEST_F(RegistrationTest, VerbShowsTheMainWindowModallyAndReplacesAnEarlierOne) {
   EXPECT_NE(Form1, nullptr);
 }
 
+TEST_F(RegistrationTest, WindowThatDestroysItselfLeavesNoStaleForm1) {
+  auto editor = registry.componentEditorFor(&component);
+  closeModalWindowWhenShown([](QWidget& modal) { modal.setAttribute(Qt::WA_DeleteOnClose); });
+  editor->ExecuteVerb(0);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(Form1, nullptr);
+
+  closeModalWindowWhenShown();
+  editor->ExecuteVerb(0);  // must not destroy the gone window again
+  EXPECT_NE(Form1, nullptr);
+}
+
 TEST_F(RegistrationTest, DoubleClickRunsTheVerb) {
   auto editor = registry.componentEditorFor(&component);
   bool shown = false;

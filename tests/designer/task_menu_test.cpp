@@ -68,12 +68,13 @@ TEST_F(TaskMenuTest, DoubleClickAndVerbOpenTheMainWindow) {
 }
 
 TEST_F(TaskMenuTest, PortListOffersThePortsAndSetsTheChosenOne) {
-  platform::MemoryPortDeviceClass ports({"pts/3", "pts/5"});
+  platform::MemoryPortDeviceClass ports({"pts/5", "pts/3"});
   platform::ScopedPortDeviceClass listing(ports);
   icon.setProperty("Port", QStringLiteral("pts/5"));
 
-  EXPECT_EQ(openPortMenu(), (QStringList{"pts/3", "pts/5*"}));
-  portAction()->menu()->actions().value(0)->trigger();
+  // In listing order, the current port checked.
+  EXPECT_EQ(openPortMenu(), (QStringList{"pts/5*", "pts/3"}));
+  portAction()->menu()->actions().value(1)->trigger();
   EXPECT_EQ(icon.property("Port").toString(), "pts/3");
 }
 

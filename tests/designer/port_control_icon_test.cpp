@@ -1,10 +1,11 @@
 #include "standin/port_control_icon.h"
-#include "ui_port_form.h"
 
 #include <gtest/gtest.h>
 
 #include <QMetaProperty>
 #include <QWidget>
+
+#include "ui_port_form.h"
 
 namespace {
 

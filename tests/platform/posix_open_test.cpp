@@ -55,6 +55,9 @@ struct LockFileCase {
   bool held;
 };
 
+// Test names in CTest show the case, not its bytes.
+void PrintTo(const LockFileCase& c, std::ostream* os) { *os << c.name; }
+
 class UucpLockTest : public PtyTest, public ::testing::WithParamInterface<LockFileCase> {};
 
 TEST_P(UucpLockTest, OnlyALiveOwnerHoldsThePort) {

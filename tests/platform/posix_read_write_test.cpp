@@ -23,6 +23,9 @@ struct ReadCase {
   int minMs;                // the read must not return sooner
 };
 
+// Test names in CTest show the case, not its bytes.
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
 class ReadTimeoutTest : public PtyTest, public ::testing::WithParamInterface<ReadCase> {};
 
 // Lower bounds are exact; upper bounds are loose, so a busy machine cannot fail the test.

@@ -77,6 +77,9 @@ struct FaultCase {
   int minMs;               // the exchange cannot end sooner
 };
 
+// Test names in CTest show the case, not its bytes.
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+
 class Faults : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(Faults, TheLinkSeesWhatTheRegisterDid) {

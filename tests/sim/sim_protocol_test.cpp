@@ -14,6 +14,9 @@ struct RequestCase {
   std::string left;  // what stays in the pending bytes
 };
 
+// Test names in CTest show the case, not its bytes.
+void PrintTo(const RequestCase& c, std::ostream* os) { *os << c.name; }
+
 class TakeRequest : public ::testing::TestWithParam<RequestCase> {};
 
 TEST_P(TakeRequest, ChecksEveryFrame) {
@@ -64,6 +67,9 @@ struct ReplyCase {
   std::string data;
   int newSpeed;
 };
+
+// Test names in CTest show the case, not its bytes.
+void PrintTo(const ReplyCase& c, std::ostream* os) { *os << c.name; }
 
 class AnswerRequest : public ::testing::TestWithParam<ReplyCase> {};
 

@@ -5,17 +5,38 @@
 
 #include "application.h"
 #include "link/reglink.h"
+#include "portcontrol/port_control.h"
+#include "portcontrol/streaming.h"
 #include "register_entry.h"
 #include "text_edge.h"
 #include "ui_Unit1.h"
 
 TForm1* Form1 = nullptr;
 
+namespace {
+
+// PortControl1's properties as the form keeps them: those that differ from their defaults.
+const StoredProperty kPortControl1Stored[] = {
+    {QStringLiteral("Timeout.ReadTotalTimeoutConstant"), 1000},
+    {QStringLiteral("DTR"), QStringLiteral("DTR_HANDSHAKE")},
+    {QStringLiteral("RTS"), QStringLiteral("RTS_HANDSHAKE")},
+    {QStringLiteral("DataBits"), QStringLiteral("Bits8")},
+    {QStringLiteral("BaudRate"), QStringLiteral("S009600")},
+};
+
+}  // namespace
+
 TForm1::TForm1(QWidget* parent) : TForm1(reglink::defaultLink(), parent) {}
 
 TForm1::TForm1(reglink::RegisterLink& link, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TForm1>()), link_(link) {
+    : QWidget(parent),
+      PortControl1(new TPortControl()),
+      ui(std::make_unique<Ui::TForm1>()),
+      link_(link) {
   ui->setupUi(this);
+  PortControl1->setParent(this);  // the form owns it
+  PortControl1->SetName(QStringLiteral("PortControl1"));
+  for (const auto& stored : kPortControl1Stored) restoreProperty(*PortControl1, stored.name, stored.value);
   // A tool window with the system menu and minimize icons; its size is fixed in the form.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

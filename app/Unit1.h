@@ -9,6 +9,7 @@
 namespace Ui {
 class TForm1;
 }
+class TPortControl;
 namespace reglink {
 class RegisterLink;
 struct TCommandResult;
@@ -38,6 +39,7 @@ class TForm1 : public QWidget {
   void Button4Click(QObject* Sender);
   void Button3Click(QObject* Sender);
 
+  TPortControl* PortControl1;  // the form uses only its class-wide port listing
   reglink::TCommandResult* LastResult = nullptr;  // owned by the link
   FPList* CurrentRegister = nullptr;              // owned by its ListBox2 entry
 

@@ -11,6 +11,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
   xvfb xauth
+  fonts-dejavu-core fonts-dejavu-extra
   # The Qt Designer plugin: Qt Designer's CMake package needs the OpenGL module's; the rest
   # runs Qt Designer with the plugin for scripts/designer-screenshot.sh.
   libqt6opengl6-dev designer-qt6 xdotool imagemagick

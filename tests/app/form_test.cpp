@@ -8,6 +8,8 @@
 #include <QPushButton>
 
 #include "application.h"
+#include "portcontrol/port_control.h"
+#include "portcontrol/streaming.h"
 #include "window_fixture.h"
 
 using apptest::Window;
@@ -54,6 +56,14 @@ class FormTest : public QObject {
     QCOMPARE(w.list("ListBox2")->palette().color(QPalette::Text), QColor(0, 128, 0));
     QCOMPARE(w.list("ListBox3")->palette().color(QPalette::Text), QColor(255, 0, 0));
     QCOMPARE(w.child<QLabel>("Label14")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+
+    QStringList stored;
+    for (const auto& property : storedProperties(*w.form.PortControl1)) {
+      stored << property.name + u'=' + property.value.toString();
+    }
+    QCOMPARE(stored, QStringList({"Name=PortControl1", "Timeout.ReadTotalTimeoutConstant=1000",
+                                  "DTR=DTR_HANDSHAKE", "RTS=RTS_HANDSHAKE", "DataBits=Bits8",
+                                  "BaudRate=S009600"}));
 
     // Tab order: the focusable controls in the form's order.
     QStringList chain;

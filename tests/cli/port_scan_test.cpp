@@ -13,10 +13,13 @@ namespace {
 
 using platform::fake::FakeSerialPorts;
 
+// Where the link opens a port of this name on this system.
+std::string devicePath(const char* name) { return std::string(platform::deviceNamePrefix()) + name; }
+
 // Busy and silent ports on fake devices: the six silent seconds pass on the virtual clock.
 TEST(ScanPort, SilentPortGetsEverySpeedOnceAndIsFreedAfterEachAttempt) {
   FakeSerialPorts ports;
-  auto& device = ports.add("/dev/ttyS1");
+  auto& device = ports.add(devicePath("ttyS1"));
   std::vector<int> tried;
   ScanSettings settings;
   settings.onAttempt = [&](const std::string&, int, int speed) { tried.push_back(speed); };
@@ -27,14 +30,14 @@ TEST(ScanPort, SilentPortGetsEverySpeedOnceAndIsFreedAfterEachAttempt) {
   EXPECT_EQ(report.outcome, Outcome::Silent);
   EXPECT_EQ(tried, (std::vector<int>{4800, 9600, 19200, 38400, 57600, 115200}));
   // A port left open would answer the next attempt's open with "busy".
-  EXPECT_EQ(ports.openRequests(), std::vector<std::string>(6, "/dev/ttyS1"));
+  EXPECT_EQ(ports.openRequests(), std::vector<std::string>(6, devicePath("ttyS1")));
   EXPECT_EQ(device.writeCalls().size(), 6u);
-  EXPECT_FALSE(ports.isOpen("/dev/ttyS1"));
+  EXPECT_FALSE(ports.isOpen(devicePath("ttyS1")));
 }
 
 TEST(ScanPort, PortThatDoesNotOpenIsBusyWithoutFurtherSpeeds) {
   FakeSerialPorts ports;
-  ports.failOpen("/dev/ttyS2", EBUSY);
+  ports.failOpen(devicePath("ttyS2"), EBUSY);
   reglink::RegisterLink link(ports);
 
   const PortReport report = scanPort(link, "ttyS2", ScanSettings{});
@@ -45,9 +48,9 @@ TEST(ScanPort, PortThatDoesNotOpenIsBusyWithoutFurtherSpeeds) {
 
 TEST(ScanPorts, ReportsComeInTheOrderThePortsWereGiven) {
   FakeSerialPorts ports;
-  ports.add("/dev/ttyS1");
-  ports.failOpen("/dev/ttyS2", ENOENT);
-  ports.add("/dev/ttyS3");
+  ports.add(devicePath("ttyS1"));
+  ports.failOpen(devicePath("ttyS2"), ENOENT);
+  ports.add(devicePath("ttyS3"));
   ScanSettings settings;
   std::vector<std::string> done;
   settings.onPortDone = [&](const PortReport& report) { done.push_back(report.port); };
